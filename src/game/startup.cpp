@@ -1,0 +1,20 @@
+#include "game/startup.h"
+
+#include "game/datadirectory.h"
+#include "model/boardgeometry.h"
+#include "model/emptygame.h"
+#include "model/murmex.h"
+#include "model/originalwerte.h"
+
+void Form_Load(Murmex& m, const QString& programDirectory, const QString& fallbackLocation)
+{
+    m.dataDirectory = prepareDataDirectory(programDirectory, fallbackLocation);
+    m.bagHidden = true;
+    for (int i = 1; i <= board::kSquareCount; ++i) {
+        m.letterFactor[i] = 1;
+        m.wordFactor[i] = 1;
+    }
+    originalwerte(m);
+    m.boardSaved = true;
+    emptyGameReset(m);
+}

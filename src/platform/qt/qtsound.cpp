@@ -1,0 +1,8 @@
+#include "platform/qt/qtsound.h"
+
+#include <QApplication>
+
+void QtSound::beep()
+{
+    QApplication::beep();
+}

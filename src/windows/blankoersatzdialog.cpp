@@ -1,0 +1,48 @@
+#include "windows/blankoersatzdialog.h"
+
+#include "windows/colours.h"
+#include "windows/fonts.h"
+#include "windows/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+BlankoersatzDialog::BlankoersatzDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+    , m_input(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("Blankoersatz"));
+    setWindowTitle(QStringLiteral("Blanko-Ersatz"));
+    setFixedSize(twips::size(4500, 2400));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colours::kFrame);
+    palette.setColor(QPalette::WindowText, colours::kLightYellow);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(fonts::general(10));
+
+    auto* label = new QLabel(QStringLiteral("Welchen Buchstabe soll der Blanko ersetzen?"), this);
+    label->setGeometry(twips::rect(240, 180, 4020, 420));
+    label->setAlignment(Qt::AlignCenter);
+
+    m_input->setObjectName(QStringLiteral("Text1_0"));
+    m_input->setGeometry(twips::rect(1650, 720, 1200, 720));
+    m_input->setAlignment(Qt::AlignCenter);
+    m_input->setFont(fonts::general(20));
+
+    auto* ok = new QPushButton(QStringLiteral("ok"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setGeometry(twips::rect(1650, 1620, 1200, 450));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+std::optional<QString> BlankoersatzDialog::ask()
+{
+    m_input->clear();
+    m_input->setFocus();
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return m_input->text();
+}

@@ -37,3 +37,10 @@ void ListBox::setLine(int index, const QString& text)
     if (index >= 0 && index < count())
         m_lines[index] = text;
 }
+
+void ListBox::removeAdjacentDuplicates()
+{
+    for (int i = count() - 1; i >= 1; --i)
+        if (m_lines.at(i - 1) == m_lines.at(i))
+            m_lines.removeAt(i);
+}

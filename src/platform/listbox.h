@@ -25,6 +25,9 @@ public:
     void removeItem(int index);
     void setLine(int index, const QString& text);
     void clear() { m_lines.clear(); }
+    // One pass from the end: a line equal to the one before it goes. In a sorted list this
+    // leaves every line once.
+    void removeAdjacentDuplicates();
 
 private:
     Order m_order;

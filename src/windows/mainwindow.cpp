@@ -10,6 +10,7 @@
 #include "windows/fonts.h"
 #include "windows/framewidget.h"
 #include "windows/optionenwindow.h"
+#include "windows/resultlistwidget.h"
 #include "windows/twips.h"
 
 #include <QLabel>
@@ -66,6 +67,7 @@ MainWindow::MainWindow(
     buildRack(central);
     buildCommands(central);
     m_optionen = new OptionenWindow(murmex, this);
+    connectLists();
 
     Form_Load(m_murmex, programDirectory, fallbackLocation);
     render();
@@ -159,7 +161,7 @@ void MainWindow::buildPointsFrame(QWidget* parent)
 
     auto* frame3 = new FrameWidget({}, colours::kFrame, m_pointsFrame);
     frame3->setGeometry(twips::rect(120, 4680, 3015, 3375));
-    m_ergebnisSortiert = new QListWidget(frame3);
+    m_ergebnisSortiert = new ResultListWidget(frame3);
     m_ergebnisSortiert->setObjectName(QStringLiteral("ergebnis_sortiert"));
     m_ergebnisSortiert->setGeometry(twips::rect(0, 0, 3015, 3210));
     m_ergebnisSortiert->setFont(fonts::fixedPitch(10));

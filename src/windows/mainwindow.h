@@ -21,8 +21,8 @@ class OptionenWindow;
 class QAction;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
+class ResultListWidget;
 
 // The main window "Murmex": board, rack, bag, points and the commands around them. It passes
 // the player's events to the handlers and then renders itself from the state.
@@ -41,6 +41,7 @@ private:
     void buildBagFrame(QWidget* parent);
     void buildRack(QWidget* parent);
     void buildCommands(QWidget* parent);
+    void connectLists();
     QPushButton* addButton(
         QWidget* parent, const char* name, const QString& caption, const QRect& geometry);
     QLineEdit* addTextBox(QWidget* parent, const char* name, const QRect& geometry);
@@ -70,7 +71,7 @@ private:
     QLineEdit* m_top10 = nullptr;
     QLineEdit* m_top20 = nullptr;
     QLineEdit* m_text2 = nullptr;
-    QListWidget* m_ergebnisSortiert = nullptr;
+    ResultListWidget* m_ergebnisSortiert = nullptr;
     QStringList m_shownResults;
     QAction* m_mnuSos = nullptr;
     OptionenWindow* m_optionen = nullptr;

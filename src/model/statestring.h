@@ -15,6 +15,12 @@ inline QString part(const QString& text, int from, int to)
     return text.mid(from - 1, to - from + 1);
 }
 
+// The same field without a copy, for reading it.
+inline QStringView view(const QString& text, int from, int to)
+{
+    return QStringView(text).mid(from - 1, to - from + 1);
+}
+
 inline QString threeDigits(int number)
 {
     return QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'));

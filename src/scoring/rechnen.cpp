@@ -16,7 +16,7 @@ constexpr int kBonus = 50;
 
 int squareOf(const QString& line)
 {
-    return state::part(line, 2, 4).toInt();
+    return state::view(line, 2, 4).toInt();
 }
 
 Kind kindOf(const ListBox& gelegt)
@@ -59,8 +59,8 @@ int wordScore(const ListBox& word)
     int sum = 0;
     int factor = 1;
     for (const QString& line : word.lines()) {
-        sum += state::part(line, 7, 8).toInt() * state::part(line, 12, 12).toInt();
-        factor *= state::part(line, 14, 14).toInt();
+        sum += state::view(line, 7, 8).toInt() * state::view(line, 12, 12).toInt();
+        factor *= state::view(line, 14, 14).toInt();
     }
     return sum * factor;
 }

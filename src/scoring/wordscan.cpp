@@ -42,7 +42,7 @@ void walk(Murmex& m, int start, Direction direction, ListBox& target)
 
 int startSquare(const Murmex& m, int j)
 {
-    return state::part(m.gelegt.line(j), 2, 4).toInt();
+    return state::view(m.gelegt.line(j), 2, 4).toInt();
 }
 
 } // namespace

@@ -17,7 +17,7 @@ public:
     struct Outcome
     {
         bool printed = false;
-        // The file written in place of a printer, empty when the printer took the job.
+        // The file meant to take the page in place of a printer; empty for a real printer.
         QString pdfPath;
     };
 

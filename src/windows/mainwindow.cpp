@@ -66,6 +66,7 @@ MainWindow::MainWindow(
     buildBagFrame(central);
     buildRack(central);
     buildCommands(central);
+    connectSideWindows();
     m_optionen = new OptionenWindow(murmex, this);
     connectLists();
 

@@ -42,6 +42,7 @@ private:
     void buildRack(QWidget* parent);
     void buildCommands(QWidget* parent);
     void connectLists();
+    void connectSideWindows();
     QPushButton* addButton(
         QWidget* parent, const char* name, const QString& caption, const QRect& geometry);
     QLineEdit* addTextBox(QWidget* parent, const char* name, const QRect& geometry);

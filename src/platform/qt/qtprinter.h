@@ -2,12 +2,15 @@
 
 #include "platform/printer.h"
 
+#include <QPageLayout>
+
 #include <functional>
 
+class QPrinter;
 class QWidget;
 
 // Prints on the default printer without a dialog; with no printer installed the page goes
-// to a PDF file in the data directory.
+// to a PDF file of the given name in the data directory, replacing an earlier one.
 class QtPrinter : public Printer
 {
 public:
@@ -17,6 +20,9 @@ public:
     Outcome printMainWindow(const QString& pdfName) override;
 
 private:
+    QString setUp(
+        QPrinter& printer, const QString& pdfName, QPageLayout::Orientation orientation) const;
+
     QWidget* m_window;
     std::function<QString()> m_dataDirectory;
 };

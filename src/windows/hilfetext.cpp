@@ -1,0 +1,71 @@
+#include "windows/hilfetext.h"
+
+using namespace Qt::StringLiterals;
+
+namespace hilfetext {
+
+QStringList lines()
+{
+    return {
+        u"Wichtig:"_s,
+        u" "_s,
+        u"In dem Ordner, in welchem dieser Murmex-Calculator abgelegt wird, "_s,
+        u"muss ein Unterverzeichnis \"\\Spiele\" vorhanden sein."_s,
+        u"Dort werden Spiel-Zwischenstände abgelegt."_s,
+        u"Bei der gezippten Version wird dieser Ordner mitgeliefert."_s,
+        u" "_s,
+        u"Ansonsten sollten die Funktionen selbsterklärend sein"_s,
+        u" "_s,
+        u"Funktion der Buttons:"_s,
+        u" "_s,
+        u"selbsterklärend sind:"_s,
+        u"\"Säckchen zeigen\" \"Ende\" \"Neues Spiel\""_s,
+        u" "_s,
+        u"\"Aufräumen\" : mit diesem Button werden die noch beweglichen"_s,
+        u"Buchstaben (maximal also 7) wieder zurück auf das Bänkchen"_s,
+        u"transportiert. Die Reihenfolge muss aber nicht mehr mit der"_s,
+        u"Originalreihenfolge übereinstimmen."_s,
+        u" "_s,
+        u"\"Buchstaben auf Brett fixieren\" : bei Betätigung dieses Buttons,"_s,
+        u"werden die neu gelegten Buchstaben auf dem Brett fixiert. Dadurch"_s,
+        u"verlieren die Bonusfelder (doppelter & dreifacher Buchstaben- oder"_s,
+        u"Wortwert) ihren Multiplikationsfaktor für die folgenden Spielzüge."_s,
+        u" "_s,
+        u"Sollte mal irrtümlich ein Buchstabe fixiert worden sein, kann"_s,
+        u"man dies innerhalb des Menüs unter \"?\" und  \"Buchstabe vom Brett"_s,
+        u"wieder lösen\" wieder rückgängig machen"_s,
+        u" "_s,
+        u"\"Spielstand speichern\", \"Spielstand laden\" und \"Wort in Top-Liste"_s,
+        u"übernehmen\" sind selbsterklärend."_s,
+        u" "_s,
+        u"Mit \"Liste bereinigen\" sucht das Programm nach Wörtern,"_s,
+        u"die in der Liste bereits stehen und immer noch gelten. Dies ist"_s,
+        u"nur sinnvoll, nach Fixierung der Buchstaben und nachdem das"_s,
+        u"Bänkchen neu bestückt wurde. "_s,
+        u" "_s,
+        u"Wenn das Säckchen gezeigt wird, kann man das Bänkchen bestücken."_s,
+        u"Entweder mit \"Drag & Drop\" oder mit Doppelklick. Weiterhin gibt es"_s,
+        u"dort noch die Möglichkeit \"Spielsituation legen\"."_s,
+        u"Mit diesem Button wird erreicht, dass man beliebig viele Buchstaben"_s,
+        u"auf das Brett ziehen kann, ohne dass Punkte ausgerechnet werden."_s,
+        u"Mit \"Säckchen verbergen\" wird dann gefragt, ob die auf"_s,
+        u" dem Spielbrett gelegten Buchstaben fixiert werden sollen"_s,
+        u" "_s,
+        u"Da der Wunsch geäußert wurde, das Programm soll ohne nachfragen "_s,
+        u"fixieren, kann man dies durch das Einstellen in den Optionen "_s,
+        u"(Datei>Optionen) so einstellen."_s,
+        u" "_s,
+        u"Dort kann man auch einstellen, ob man nur 10 Wörter sehen will."_s,
+        u" "_s,
+        u"Klickt man auf die Top-10 Liste, kann man dort ein Wort aus der Liste"_s,
+        u"streichen oder auch die Top 5 oder Top 10 in die Zwischenablage bringen."_s,
+        u"Sinn und Zweck: Die gewünschte Liste kann unmittelbar bspw. in eine"_s,
+        u"E-Mail kopiert werden."_s,
+        u" "_s,
+        u" "_s,
+        u" "_s,
+        u" "_s,
+    };
+}
+
+} // namespace hilfetext

@@ -10,6 +10,7 @@
 #include "windows/fonts.h"
 #include "windows/framewidget.h"
 #include "windows/optionenwindow.h"
+#include "windows/palettes.h"
 #include "windows/resultlistwidget.h"
 #include "windows/twips.h"
 
@@ -22,22 +23,13 @@
 
 namespace {
 
-void setBackground(QWidget* widget, const QColor& background)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, colours::kLightYellow);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QLabel* addLabel(
     QWidget* parent, const QString& text, const QRect& geometry, const QColor& background)
 {
     auto* label = new QLabel(text, parent);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignCenter);
-    setBackground(label, background);
+    palettes::setColours(label, background);
     return label;
 }
 
@@ -55,7 +47,7 @@ MainWindow::MainWindow(
     setObjectName(QStringLiteral("Murmex"));
     auto* central = new QWidget(this);
     central->setFixedSize(twips::size(11600, 10335));
-    setBackground(central, colours::kWindow);
+    palettes::setColours(central, colours::kWindow);
     setFont(fonts::general(8));
     setCentralWidget(central);
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -4,24 +4,12 @@
 #include "windows/colours.h"
 #include "windows/fonts.h"
 #include "windows/framewidget.h"
+#include "windows/palettes.h"
 #include "windows/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-
-namespace {
-
-void paint(QWidget* widget, const QColor& background)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, colours::kLightYellow);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-} // namespace
 
 OptionenWindow::OptionenWindow(Murmex& murmex, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
@@ -31,7 +19,7 @@ OptionenWindow::OptionenWindow(Murmex& murmex, QWidget* parent)
     setWindowTitle(QStringLiteral("Optionen"));
     setFixedSize(twips::size(7155, 4410));
     setFont(fonts::general(12));
-    paint(this, colours::kWindow);
+    palettes::setColours(this, colours::kWindow);
 
     const QString ja = QStringLiteral("ja");
     const QString nein = QStringLiteral("nein");
@@ -80,7 +68,7 @@ void OptionenWindow::addPair(int frameIndex, const QRect& geometry, const QStrin
         auto* label = new QLabel(question, frame);
         label->setWordWrap(true);
         label->setGeometry(twips::toPixels(120), 2, twips::toPixels(4800), geometry.height() - 4);
-        paint(label, colours::kFrame);
+        palettes::setColours(label, colours::kFrame);
     }
     const Button* right = first.left > second.left ? &first : &second;
     for (const Button* spec : {&first, &second}) {
@@ -91,7 +79,7 @@ void OptionenWindow::addPair(int frameIndex, const QRect& geometry, const QStrin
             twips::toPixels(spec->left), buttonTop, twips::toPixels(width), rowHeight);
         // The store decides what is selected, a pair may have no selection at all.
         button->setAutoExclusive(false);
-        paint(button, colours::kFrame);
+        palettes::setColours(button, colours::kFrame);
         const int index = spec->index;
         connect(button, &QRadioButton::clicked, this, [this, index] {
             m_murmex.Option1.select(index);

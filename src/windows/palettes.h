@@ -5,7 +5,7 @@
 #include <QAbstractItemView>
 #include <QWidget>
 
-// The side windows' colours: light yellow texts on the greens of the game.
+// Light yellow texts on the greens of the game.
 namespace palettes {
 
 inline void setColours(QWidget* widget, const QColor& background)

@@ -30,12 +30,6 @@ private Q_SLOTS:
 
 namespace {
 
-void place(Murmex& m, const QString& tiles, int (*put)(Murmex&, int, QChar))
-{
-    for (const QString& tile : tiles.split(u' ', Qt::SkipEmptyParts))
-        put(m, tile.chopped(1).toInt(), tile.back());
-}
-
 void fill(Murmex& m, const QStringList& lines)
 {
     for (const QString& line : lines)
@@ -79,8 +73,8 @@ void TestCandidateList::takesTheMove()
     Murmex m;
     FakePlatform fake;
     fixture::startEmptyGame(m);
-    place(m, fixed, fixture::fix);
-    place(m, laid, fixture::lay);
+    fixture::place(m, fixed, fixture::fix);
+    fixture::place(m, laid, fixture::lay);
     rechnen(m);
     m.punkte.setText(points);
 
@@ -96,8 +90,8 @@ void TestCandidateList::sameMoveListedOnce()
     Murmex m;
     FakePlatform fake;
     fixture::startEmptyGame(m);
-    place(m, u"113E"_s, fixture::fix);
-    place(m, u"114A"_s, fixture::lay);
+    fixture::place(m, u"113E"_s, fixture::fix);
+    fixture::place(m, u"114A"_s, fixture::lay);
     rechnen(m);
     Command6_Click(m, fake.platform());
     m.ergebnis_sortiert.clear();
@@ -111,7 +105,7 @@ void TestCandidateList::nothingForAMoveWorthNothing()
     Murmex m;
     FakePlatform fake;
     fixture::startEmptyGame(m);
-    place(m, u"110A 111B"_s, fixture::lay);
+    fixture::place(m, u"110A 111B"_s, fixture::lay);
     rechnen(m);
     QCOMPARE(m.punkte.text(), u"0"_s);
     m.ergebnis_sortiert.addItem(u"untouched"_s);
@@ -139,8 +133,8 @@ void TestCandidateList::blankSpelledThroughTheDialog()
     Murmex m;
     FakePlatform fake;
     fixture::startEmptyGame(m);
-    place(m, u"113H"_s, fixture::fix);
-    place(m, u"114_ 115U"_s, fixture::lay);
+    fixture::place(m, u"113H"_s, fixture::fix);
+    fixture::place(m, u"114_ 115U"_s, fixture::lay);
     rechnen(m);
     QCOMPARE(m.punkte.text(), u"3"_s);
     for (const QString& text : typed)

@@ -20,13 +20,6 @@ private Q_SLOTS:
 
 namespace {
 
-// "113H 114A": a square and the letter on it; a lower-case letter is a blank.
-void place(Murmex& m, const QString& tiles, int (*put)(Murmex&, int, QChar))
-{
-    for (const QString& tile : tiles.split(u' ', Qt::SkipEmptyParts))
-        put(m, tile.chopped(1).toInt(), tile.back());
-}
-
 // The first-move rule looks at the number of tiles left in the bag.
 void leaveInBag(Murmex& m, int count)
 {
@@ -108,8 +101,8 @@ void TestRechnen::moves()
     QFETCH(QString, mainWord);
     Murmex m;
     fixture::startEmptyGame(m);
-    place(m, fixed, fixture::fix);
-    place(m, laid, fixture::lay);
+    fixture::place(m, fixed, fixture::fix);
+    fixture::place(m, laid, fixture::lay);
     leaveInBag(m, bag);
 
     rechnen(m);
@@ -124,8 +117,8 @@ void TestRechnen::singleTileFormsTwoWords()
 {
     Murmex m;
     fixture::startEmptyGame(m);
-    place(m, u"113H 143E 127S"_s, fixture::fix);
-    place(m, u"128A"_s, fixture::lay);
+    fixture::place(m, u"113H 143E 127S"_s, fixture::fix);
+    fixture::place(m, u"128A"_s, fixture::lay);
     rechnen(m);
     QCOMPARE(squaresOf(m.protokoll[0]), u"113 128 143"_s);
     QCOMPARE(squaresOf(m.protokoll[1]), u"127 128"_s);
@@ -137,7 +130,7 @@ void TestRechnen::nothingWhileASituationIsLaid()
 {
     Murmex m;
     fixture::startEmptyGame(m);
-    place(m, u"113A 114B"_s, fixture::lay);
+    fixture::place(m, u"113A 114B"_s, fixture::lay);
     leaveInBag(m, 95);
     m.punkte.setText(u"17"_s);
     m.protokoll[2].addItem(u"+kept"_s);

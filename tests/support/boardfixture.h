@@ -79,4 +79,11 @@ inline int putOnRack(Murmex& m, int slot, QChar letter)
     return tile;
 }
 
+// "113H 114A": a square and the letter put on it; a lower-case letter is a blank.
+inline void place(Murmex& m, const QString& tiles, int (*put)(Murmex&, int, QChar))
+{
+    for (const QString& tile : tiles.split(u' ', Qt::SkipEmptyParts))
+        put(m, tile.chopped(1).toInt(), tile.back());
+}
+
 } // namespace fixture

@@ -1,6 +1,7 @@
 #include "game/startup.h"
 
 #include "game/datadirectory.h"
+#include "game/filepanels.h"
 #include "model/boardgeometry.h"
 #include "model/emptygame.h"
 #include "model/murmex.h"
@@ -9,6 +10,7 @@
 void Form_Load(Murmex& m, const QString& programDirectory, const QString& fallbackLocation)
 {
     m.dataDirectory = prepareDataDirectory(programDirectory, fallbackLocation);
+    setUpFilePanels(m);
     m.bagHidden = true;
     for (int i = 1; i <= board::kSquareCount; ++i) {
         m.letterFactor[i] = 1;

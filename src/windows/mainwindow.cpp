@@ -7,6 +7,7 @@
 #include "model/tileset.h"
 #include "windows/cellwidget.h"
 #include "windows/colours.h"
+#include "windows/filepanelwidget.h"
 #include "windows/fonts.h"
 #include "windows/framewidget.h"
 #include "windows/optionenwindow.h"
@@ -50,6 +51,7 @@ MainWindow::MainWindow(
     , m_printer(this, [&murmex] { return murmex.dataDirectory; })
     , m_random(m_clock)
     , m_platform{m_sound, m_messages, m_blankDialog, m_clipboard, m_printer, m_random}
+    , m_fallbackLocation(fallbackLocation)
 {
     setObjectName(QStringLiteral("Murmex"));
     auto* central = new QWidget(this);
@@ -65,7 +67,8 @@ MainWindow::MainWindow(
     buildBagFrame(central);
     buildRack(central);
     buildCommands(central);
-    m_optionen = new OptionenWindow(murmex, this);
+    m_optionen = new OptionenWindow(murmex, m_platform, this);
+    connectGame();
 
     Form_Load(m_murmex, programDirectory, fallbackLocation);
     render();
@@ -294,4 +297,6 @@ void MainWindow::render()
     m_command12->setEnabled(m.quickSaveEnabled);
     m_spielsituation->setVisible(m.spielsituationShown);
     m_mnuSos->setChecked(m.releaseChecked);
+    for (FilePanelWidget* panel : m_panels)
+        panel->render();
 }

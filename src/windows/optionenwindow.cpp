@@ -1,5 +1,6 @@
 #include "windows/optionenwindow.h"
 
+#include "game/options.h"
 #include "model/murmex.h"
 #include "windows/colours.h"
 #include "windows/fonts.h"
@@ -23,7 +24,7 @@ void paint(QWidget* widget, const QColor& background)
 
 } // namespace
 
-OptionenWindow::OptionenWindow(Murmex& murmex, QWidget* parent)
+OptionenWindow::OptionenWindow(Murmex& murmex, Platform& platform, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
     , m_murmex(murmex)
 {
@@ -61,6 +62,11 @@ OptionenWindow::OptionenWindow(Murmex& murmex, QWidget* parent)
     auto* cancel = new QPushButton(QStringLiteral("abbrechen"), this);
     cancel->setObjectName(QStringLiteral("Command2"));
     cancel->setGeometry(twips::rect(3465, 3675, 2445, 465));
+    connect(save, &QPushButton::clicked, this, [this, &platform] {
+        optionen_Command1_Click(m_murmex, platform);
+        hide();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
 
     render();
 }

@@ -97,6 +97,8 @@ void OptionenWindow::addPair(int frameIndex, const QRect& geometry, const QStrin
             twips::toPixels(spec->left), buttonTop, twips::toPixels(width), rowHeight);
         // The store decides what is selected, a pair may have no selection at all.
         button->setAutoExclusive(false);
+        // A button fills with its Button role; the frame's green belongs behind it.
+        button->setBackgroundRole(QPalette::Window);
         paint(button, colours::kFrame);
         const int index = spec->index;
         connect(button, &QRadioButton::clicked, this, [this, index] {

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -114,6 +115,11 @@ void TestMainWindowGame::optionsActAtOnceAndAreKept()
     m_window->findChild<QAction*>(u"mnu_optionen"_s)->trigger();
     auto* optionen = m_window->findChild<QDialog*>(u"optionen"_s);
     QVERIFY(optionen->isVisible());
+    // The buttons stand on the frame's green, where their light yellow captions can be read.
+    auto* nein = optionen->findChild<QRadioButton*>(u"Option1_3"_s);
+    const QImage shown = nein->grab().toImage();
+    QCOMPARE(shown.pixelColor(shown.width() - 2, 2), QColor(51, 102, 51));
+
     auto* command12 = m_window->findChild<QPushButton*>(u"Command12"_s);
     QVERIFY(!command12->isEnabled());
     QTest::mouseClick(optionen->findChild<QRadioButton*>(u"Option1_9"_s), Qt::LeftButton);

@@ -4,26 +4,21 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
-namespace {
-
-bool isUsable(const QString& directory)
-{
-    if (!QDir().mkpath(directory))
-        return false;
-    QTemporaryFile probe(directory + u"/.schreibtest-XXXXXX");
-    return probe.open();
-}
-
-} // namespace
-
 QString prepareDataDirectory(const QString& programDirectory, const QString& fallbackLocation)
 {
-    for (const QString& base : {programDirectory, fallbackLocation}) {
-        const QString directory = QDir(base).filePath(QStringLiteral("Spiele"));
-        if (!base.isEmpty() && isUsable(directory))
-            return directory;
-    }
-    return {};
+    const QString beside = usableDataDirectory(programDirectory);
+    return beside.isEmpty() ? usableDataDirectory(fallbackLocation) : beside;
+}
+
+QString usableDataDirectory(const QString& base)
+{
+    if (base.isEmpty())
+        return {};
+    const QString directory = QDir(base).filePath(QStringLiteral("Spiele"));
+    if (!QDir().mkpath(directory))
+        return {};
+    QTemporaryFile probe(directory + u"/.schreibtest-XXXXXX");
+    return probe.open() ? directory : QString();
 }
 
 QString fallbackDataLocation()

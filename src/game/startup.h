@@ -4,6 +4,6 @@
 
 struct Murmex;
 
-// The main window's start-up: data directory, premium board and the first empty game.
+// The main window's start-up: data directory, options, premium board and the first empty game.
 // Start-up never shows a message and never restores an earlier game.
 void Form_Load(Murmex& m, const QString& programDirectory, const QString& fallbackLocation);

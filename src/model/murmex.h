@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/cell.h"
+#include "model/filepanel.h"
 #include "platform/listbox.h"
 #include "platform/optionbuttons.h"
 #include "platform/textbox.h"
@@ -58,6 +59,9 @@ struct Murmex
 
     // The option values live only here, in the option buttons of the options window.
     OptionButtons Option1{{2, 2, 2, 2, 2, 2}, {1, 3, 4, 6, 8, 10}};
+
+    // The panels "speichern" and "laden".
+    std::array<FilePanel, 2> laden_speichern;
 
     QString dataDirectory;
 };

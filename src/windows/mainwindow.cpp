@@ -7,6 +7,7 @@
 #include "model/tileset.h"
 #include "windows/cellwidget.h"
 #include "windows/colours.h"
+#include "windows/filepanelwidget.h"
 #include "windows/fonts.h"
 #include "windows/framewidget.h"
 #include "windows/optionenwindow.h"
@@ -43,6 +44,7 @@ MainWindow::MainWindow(
     , m_printer(this, [&murmex] { return murmex.dataDirectory; })
     , m_random(m_clock)
     , m_platform{m_sound, m_messages, m_blankDialog, m_clipboard, m_printer, m_random}
+    , m_fallbackLocation(fallbackLocation)
 {
     setObjectName(QStringLiteral("Murmex"));
     auto* central = new QWidget(this);
@@ -59,8 +61,9 @@ MainWindow::MainWindow(
     buildRack(central);
     buildCommands(central);
     connectSideWindows();
-    m_optionen = new OptionenWindow(murmex, this);
+    m_optionen = new OptionenWindow(murmex, m_platform, this);
     connectLists();
+    connectGame();
 
     Form_Load(m_murmex, programDirectory, fallbackLocation);
     render();
@@ -289,4 +292,6 @@ void MainWindow::render()
     m_command12->setEnabled(m.quickSaveEnabled);
     m_spielsituation->setVisible(m.spielsituationShown);
     m_mnuSos->setChecked(m.releaseChecked);
+    for (FilePanelWidget* panel : m_panels)
+        panel->render();
 }

@@ -16,6 +16,7 @@
 
 struct Murmex;
 class CellWidget;
+class FilePanelWidget;
 class FrameWidget;
 class OptionenWindow;
 class QAction;
@@ -34,7 +35,11 @@ public:
 
     void render();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void connectGame();
     void buildMenus();
     void buildBoard(QWidget* parent);
     void buildPointsFrame(QWidget* parent);
@@ -76,4 +81,6 @@ private:
     QStringList m_shownResults;
     QAction* m_mnuSos = nullptr;
     OptionenWindow* m_optionen = nullptr;
+    std::array<FilePanelWidget*, 2> m_panels{};
+    QString m_fallbackLocation;
 };

@@ -1,5 +1,6 @@
 #include "windows/optionenwindow.h"
 
+#include "game/options.h"
 #include "model/murmex.h"
 #include "windows/colours.h"
 #include "windows/fonts.h"
@@ -11,7 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-OptionenWindow::OptionenWindow(Murmex& murmex, QWidget* parent)
+OptionenWindow::OptionenWindow(Murmex& murmex, Platform& platform, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
     , m_murmex(murmex)
 {
@@ -49,6 +50,11 @@ OptionenWindow::OptionenWindow(Murmex& murmex, QWidget* parent)
     auto* cancel = new QPushButton(QStringLiteral("abbrechen"), this);
     cancel->setObjectName(QStringLiteral("Command2"));
     cancel->setGeometry(twips::rect(3465, 3675, 2445, 465));
+    connect(save, &QPushButton::clicked, this, [this, &platform] {
+        optionen_Command1_Click(m_murmex, platform);
+        hide();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
 
     render();
 }
@@ -79,6 +85,8 @@ void OptionenWindow::addPair(int frameIndex, const QRect& geometry, const QStrin
             twips::toPixels(spec->left), buttonTop, twips::toPixels(width), rowHeight);
         // The store decides what is selected, a pair may have no selection at all.
         button->setAutoExclusive(false);
+        // A button fills with its Button role; the frame's green belongs behind it.
+        button->setBackgroundRole(QPalette::Window);
         palettes::setColours(button, colours::kFrame);
         const int index = spec->index;
         connect(button, &QRadioButton::clicked, this, [this, index] {

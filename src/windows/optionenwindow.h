@@ -5,14 +5,16 @@
 #include <array>
 
 struct Murmex;
+struct Platform;
 class QRadioButton;
 
 // "Optionen": six pairs of option buttons, of which five are shown. The buttons show and set
-// the option store of the state; the window itself holds no value.
+// the option store of the state; the window itself holds no value. "speichern" keeps the
+// selections in the options file, "abbrechen" only hides the window.
 class OptionenWindow : public QDialog
 {
 public:
-    OptionenWindow(Murmex& murmex, QWidget* parent);
+    OptionenWindow(Murmex& murmex, Platform& platform, QWidget* parent);
 
     void render();
 

@@ -89,6 +89,10 @@ void rechnen(Murmex& m)
     // Seven cross-word lists: a larger move, possible after a game situation, cannot count.
     if (laid > kBonusTiles)
         return;
+    // A damaged game file may book squares that are not on the board.
+    for (const QString& line : m.gelegt.lines())
+        if (squareOf(line) < 1 || squareOf(line) > board::kSquareCount)
+            return;
 
     const Kind kind = kindOf(m.gelegt);
     switch (kind) {

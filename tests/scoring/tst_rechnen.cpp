@@ -16,6 +16,8 @@ private Q_SLOTS:
     void moves();
     void singleTileFormsTwoWords();
     void nothingWhileASituationIsLaid();
+    void bookedSquaresOffTheBoard_data();
+    void bookedSquaresOffTheBoard();
 };
 
 namespace {
@@ -138,6 +140,28 @@ void TestRechnen::nothingWhileASituationIsLaid()
     rechnen(m);
     QCOMPARE(m.punkte.text(), u"17"_s);
     QCOMPARE(m.protokoll[2].line(0), u"+kept"_s);
+}
+
+void TestRechnen::bookedSquaresOffTheBoard_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::newRow("past the last square") << u"+999 A01 M 1 1 001"_s;
+    QTest::newRow("square 0") << u"+000 A01 M 1 1 001"_s;
+    QTest::newRow("negative") << u"+-12 A01 M 1 1 001"_s;
+    QTest::newRow("no number") << u"+abc"_s;
+}
+
+// Lines from a damaged game file are no move, and no walk leaves the board.
+void TestRechnen::bookedSquaresOffTheBoard()
+{
+    QFETCH(QString, line);
+    Murmex m;
+    fixture::startEmptyGame(m);
+    fixture::fix(m, 113, u'H');
+    fixture::lay(m, 114, u'A');
+    m.gelegt.addItem(line);
+    rechnen(m);
+    QCOMPARE(m.punkte.text(), u"0"_s);
 }
 
 QTEST_GUILESS_MAIN(TestRechnen)

@@ -6,7 +6,7 @@
 #include "model/statestring.h"
 #include "model/tileset.h"
 
-#include <QTest>
+#include <QtGlobal>
 
 // Positions for the tests, built the way play would leave them.
 namespace fixture {

@@ -28,23 +28,23 @@ inline QString threeDigits(int number)
 
 inline bool holdsTile(const QString& text)
 {
-    return part(text, 5, 7) != u"___";
+    return view(text, 5, 7) != u"___";
 }
 inline bool isFixed(const QString& text)
 {
-    return part(text, 9, 9) == u"F";
+    return view(text, 9, 9) == u"F";
 }
 inline bool isBlank(const QString& text)
 {
-    return part(text, 6, 7) == u"00";
+    return view(text, 6, 7) == u"00";
 }
 inline int tileNumber(const QString& text)
 {
-    return part(text, 15, 17).toInt();
+    return view(text, 15, 17).toInt();
 }
 inline int squareNumber(const QString& text)
 {
-    return part(text, 1, 3).toInt();
+    return view(text, 1, 3).toInt();
 }
 
 // An empty board square with its own number and multipliers.

@@ -65,6 +65,7 @@ MainWindow::MainWindow(
     buildBagFrame(central);
     buildRack(central);
     buildCommands(central);
+    connectTiles();
     m_optionen = new OptionenWindow(murmex, this);
 
     Form_Load(m_murmex, programDirectory, fallbackLocation);

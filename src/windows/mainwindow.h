@@ -41,6 +41,7 @@ private:
     void buildBagFrame(QWidget* parent);
     void buildRack(QWidget* parent);
     void buildCommands(QWidget* parent);
+    void connectTiles();
     QPushButton* addButton(
         QWidget* parent, const char* name, const QString& caption, const QRect& geometry);
     QLineEdit* addTextBox(QWidget* parent, const char* name, const QRect& geometry);

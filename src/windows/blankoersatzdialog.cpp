@@ -14,7 +14,7 @@ BlankoersatzDialog::BlankoersatzDialog(QWidget* parent)
 {
     setObjectName(QStringLiteral("Blankoersatz"));
     setWindowTitle(QStringLiteral("Blanko-Ersatz"));
-    setFixedSize(twips::size(4500, 2400));
+    setFixedSize(twips::size(5700, 2400));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colours::kFrame);
     palette.setColor(QPalette::WindowText, colours::kLightYellow);
@@ -23,17 +23,18 @@ BlankoersatzDialog::BlankoersatzDialog(QWidget* parent)
     setFont(fonts::general(10));
 
     auto* label = new QLabel(QStringLiteral("Welchen Buchstabe soll der Blanko ersetzen?"), this);
-    label->setGeometry(twips::rect(240, 180, 4020, 420));
+    // Wide enough for the question in one line.
+    label->setGeometry(twips::rect(240, 180, 5220, 420));
     label->setAlignment(Qt::AlignCenter);
 
     m_input->setObjectName(QStringLiteral("Text1_0"));
-    m_input->setGeometry(twips::rect(1650, 720, 1200, 720));
+    m_input->setGeometry(twips::rect(2250, 720, 1200, 720));
     m_input->setAlignment(Qt::AlignCenter);
     m_input->setFont(fonts::general(20));
 
     auto* ok = new QPushButton(QStringLiteral("ok"), this);
     ok->setObjectName(QStringLiteral("Command1"));
-    ok->setGeometry(twips::rect(1650, 1620, 1200, 450));
+    ok->setGeometry(twips::rect(2250, 1620, 1200, 450));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

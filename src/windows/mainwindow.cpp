@@ -64,6 +64,7 @@ MainWindow::MainWindow(
     m_optionen = new OptionenWindow(murmex, m_platform, this);
     connectLists();
     connectGame();
+    connectTiles();
 
     Form_Load(m_murmex, programDirectory, fallbackLocation);
     render();

@@ -48,6 +48,7 @@ private:
     void buildCommands(QWidget* parent);
     void connectLists();
     void connectSideWindows();
+    void connectTiles();
     QPushButton* addButton(
         QWidget* parent, const char* name, const QString& caption, const QRect& geometry);
     QLineEdit* addTextBox(QWidget* parent, const char* name, const QRect& geometry);

@@ -1,5 +1,8 @@
 #include "model/murmex.h"
 #include "support/boardfixture.h"
+#include "support/fakeplatform.h"
+#include "tiles/doubleclick.h"
+#include "tiles/dragging.h"
 #include "tiles/turncommands.h"
 
 #include <QTest>
@@ -13,6 +16,10 @@ class TestTurnCommands : public QObject
 private Q_SLOTS:
     void tidyUpFillsTheRackInSquareOrder();
     void tidyUpWithAFullRack();
+    void fixingUsesUpThePremiums_data();
+    void fixingUsesUpThePremiums();
+    void releasingAFixedTile_data();
+    void releasingAFixedTile();
 };
 
 // Tiles come back in square order into the leftmost free slots; a blank loses its letter.
@@ -55,6 +62,86 @@ void TestTurnCommands::tidyUpWithAFullRack()
     QVERIFY(m.a[113].showsPicture());
     QVERIFY(m.gelegt.isEmpty());
     QCOMPARE(m.punkte.text(), u"0"_s);
+}
+
+void TestTurnCommands::fixingUsesUpThePremiums_data()
+{
+    QTest::addColumn<bool>("clearLists");
+    QTest::newRow("lists cleared") << true;
+    QTest::newRow("lists kept") << false;
+}
+
+// Every tile on the board becomes fixed with multipliers 1 1, a lettered blank too; fixed
+// tiles can no longer be taken up.
+void TestTurnCommands::fixingUsesUpThePremiums()
+{
+    QFETCH(bool, clearLists);
+    Murmex m;
+    fixture::startEmptyGame(m);
+    m.Option1.select(clearLists ? 6 : 7);
+    const int h = fixture::lay(m, 113, u'H');
+    const int blank = fixture::lay(m, 114, u'e');
+    fixture::fix(m, 98, u'T');
+    m.Ergebnisliste.addItem(u"  4 HE H8 - H9"_s);
+    m.ergebnis_sortiert.addItem(u"  4 HE H8 - H9"_s);
+
+    Command3_Click(m);
+
+    QCOMPARE(m.a[113].state, u"113 H02 F 1 1 "_s + state::threeDigits(h));
+    QCOMPARE(m.a[114].state, u"114 e00 F 1 1 "_s + state::threeDigits(blank));
+    QCOMPARE(m.a[98].state.mid(8), u"F 1 1 081"_s);
+    QCOMPARE(m.a[115].state, u"115 ___ M 1 1 ___"_s);
+    QVERIFY(m.gelegt.isEmpty());
+    QCOMPARE(m.Ergebnisliste.isEmpty(), clearLists);
+    QCOMPARE(m.ergebnis_sortiert.isEmpty(), clearLists);
+    QVERIFY(!m.boardSaved);
+
+    QVERIFY(!a_MouseDown(m, 113));
+    a_DblClick(m, 113);
+    QVERIFY(m.a[113].showsPicture());
+    QVERIFY(!m.bb[0].showsPicture());
+}
+
+void TestTurnCommands::releasingAFixedTile_data()
+{
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("item unchecked") << false << true;
+    QTest::newRow("Yes") << true << true;
+    QTest::newRow("No") << true << false;
+}
+
+// A checked menu item makes one click on a square ask; Yes makes the tile movable with its
+// premiums and opens the game-situation mode with the bag shown.
+void TestTurnCommands::releasingAFixedTile()
+{
+    QFETCH(bool, checked);
+    QFETCH(bool, answer);
+    Murmex m;
+    FakePlatform fake;
+    fixture::startEmptyGame(m);
+    const int tile = fixture::fix(m, 113, u'H');
+    const QString fixed = m.a[113].state;
+    if (checked)
+        mnu_sos_Click(m);
+    QCOMPARE(m.releaseChecked, checked);
+    fake.answerNext(answer);
+
+    a_Click(m, fake.platform(), 113);
+
+    const bool released = checked && answer;
+    QCOMPARE(fake.questions().size(), checked ? 1 : 0);
+    if (checked) {
+        QCOMPARE(fake.questions().front().title, u"A c h t u n g !!!"_s);
+        QCOMPARE(fake.questions().front().text, u"Sollen der Buchstabe H wieder gelöst werden?"_s);
+    }
+    QCOMPARE(m.a[113].state, released ? u"113 H02 M 1 2 "_s + state::threeDigits(tile) : fixed);
+    QCOMPARE(m.bagHidden, !released);
+    QCOMPARE(m.situationAllowed, released);
+    QCOMPARE(m.spielsituationShown, released);
+    QVERIFY(!m.releaseChecked);
+    QVERIFY(m.gelegt.isEmpty());
+    QCOMPARE(a_MouseDown(m, 113), released);
 }
 
 QTEST_GUILESS_MAIN(TestTurnCommands)

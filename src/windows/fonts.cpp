@@ -1,15 +1,24 @@
 #include "windows/fonts.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace fonts {
 
 namespace {
 
-QFont preferred(const QString& family, QFontDatabase::SystemFont fallback, int pointSize)
+// Each family is looked up once; the list of installed families is cheaper to ask than
+// resolving a name that may be an alias.
+QFont sized(const QString& family, QFontDatabase::SystemFont fallback, int pointSize)
 {
-    QFont font
-        = QFontDatabase::hasFamily(family) ? QFont(family) : QFontDatabase::systemFont(fallback);
+    QFont font = QFontDatabase::families().contains(family) ? QFont(family)
+                                                            : QFontDatabase::systemFont(fallback);
+    font.setPointSize(pointSize);
+    return font;
+}
+
+QFont resized(QFont font, int pointSize)
+{
     font.setPointSize(pointSize);
     return font;
 }
@@ -18,12 +27,14 @@ QFont preferred(const QString& family, QFontDatabase::SystemFont fallback, int p
 
 QFont general(int pointSize)
 {
-    return preferred(QStringLiteral("MS Sans Serif"), QFontDatabase::GeneralFont, pointSize);
+    static const QFont base = sized(QStringLiteral("MS Sans Serif"), QFontDatabase::GeneralFont, 8);
+    return resized(base, pointSize);
 }
 
 QFont fixedPitch(int pointSize)
 {
-    return preferred(QStringLiteral("Courier New"), QFontDatabase::FixedFont, pointSize);
+    static const QFont base = sized(QStringLiteral("Courier New"), QFontDatabase::FixedFont, 10);
+    return resized(base, pointSize);
 }
 
 } // namespace fonts

@@ -10,7 +10,6 @@
 #include "windows/filepanelwidget.h"
 #include "windows/fonts.h"
 #include "windows/framewidget.h"
-#include "windows/optionenwindow.h"
 #include "windows/palettes.h"
 #include "windows/resultlistwidget.h"
 #include "windows/twips.h"
@@ -61,7 +60,6 @@ MainWindow::MainWindow(
     buildRack(central);
     buildCommands(central);
     connectSideWindows();
-    m_optionen = new OptionenWindow(murmex, m_platform, this);
     connectLists();
     connectGame();
     connectTiles();

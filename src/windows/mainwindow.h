@@ -57,7 +57,7 @@ private:
 
     QtSound m_sound;
     QtMessageBoxes m_messages;
-    BlankoersatzDialog m_blankDialog;
+    BlankoersatzOnDemand m_blankDialog;
     QtClipboard m_clipboard;
     QtPrinter m_printer;
     SystemClock m_clock;

@@ -47,14 +47,18 @@ void MainWindow::connectGame()
     });
 
     connect(findChild<QAction*>(QStringLiteral("mnu_optionen")), &QAction::triggered, this, [this] {
+        // The option values live in the state; the window is only made when first wanted.
+        if (!m_optionen) {
+            m_optionen = new OptionenWindow(m_murmex, m_platform, this);
+            // An option takes its effect on the main window at once.
+            for (QRadioButton* option : m_optionen->findChildren<QRadioButton*>())
+                connect(option, &QRadioButton::clicked, this, [this] { render(); });
+        }
         m_optionen->render();
         m_optionen->show();
         m_optionen->raise();
         m_optionen->activateWindow();
     });
-    // An option takes its effect on the main window at once.
-    for (QRadioButton* option : m_optionen->findChildren<QRadioButton*>())
-        connect(option, &QRadioButton::clicked, this, [this] { render(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

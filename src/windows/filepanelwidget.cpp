@@ -175,6 +175,11 @@ void FilePanelWidget::fillFiles(const QStringList& files)
 void FilePanelWidget::render()
 {
     const FilePanel& panel = m_murmex.laden_speichern[m_k];
+    // A hidden panel's lists are filled when it is shown, not at every event.
+    if (!panel.shown) {
+        hide();
+        return;
+    }
     m_path->setText(panel.file_komplett);
     m_path->setToolTip(panel.file_komplett);
     m_drive->setCurrentText(panel.Drive.text());
@@ -189,11 +194,9 @@ void FilePanelWidget::render()
     if (m_name->text() != panel.Datei.text())
         m_name->setText(panel.Datei.text());
 
-    if (panel.shown && isHidden()) {
+    if (isHidden()) {
         raise();
         show();
         m_name->setFocus();
-    } else if (!panel.shown) {
-        hide();
     }
 }

@@ -140,14 +140,31 @@ drag() { # from kind, from index, to kind, to index
     xdotool mouseup 1
 }
 
+pixel_is() { # expected colour, x, y
+    import -window root "$work/screen.png"
+    seen=$(convert "$work/screen.png" -format "%[pixel:p{$2,$3}]" info:)
+    [ "$seen" = "$1" ]
+}
+
+expect_pixel() { # what, expected colour, x, y
+    seen=
+    e2e_poll pixel_is "$2" "$3" "$4" || e2e_fail "$1 shows $seen, expected $2"
+}
+
+pixel_is_not() { ! pixel_is "$@"; }
+
+# Whether a rectangle of the screen, in pixels, holds something darker than mid grey: text.
+has_ink() { # x, y, width, height
+    import -window root "$work/screen.png"
+    [ "$(convert "$work/screen.png" -crop "$3x$4+$1+$2" -colorspace Gray -format '%[fx:minima<0.5]' info:)" = 1 ]
+}
+
 # The colour at a point of the tile face clear of letter, value and edges: the tile colour
 # while the cell holds a tile, its background while it is empty.
 cell_colour_is() { # expected colour, cell kind, index
     local x y
     read -r x y < <(origin "$2" "$3")
-    import -window root "$work/screen.png"
-    seen=$(convert "$work/screen.png" -format "%[pixel:p{$((x + 24)),$((y + 8))}]" info:)
-    [ "$seen" = "$1" ]
+    pixel_is "$1" $((x + 24)) $((y + 8))
 }
 
 expect_colour() { # what, expected colour, cell kind, index
@@ -158,3 +175,4 @@ expect_colour() { # what, expected colour, cell kind, index
 tile='srgb(255,222,99)'
 double_word='srgb(247,172,154)'
 frame='srgb(51,102,51)'
+white='srgb(255,255,255)'

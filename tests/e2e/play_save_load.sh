@@ -54,9 +54,16 @@ answer() { # what, key
         bash -c "! xdotool search --onlyvisible --name '^a c h t u n g' >/dev/null"
 }
 
-type_name() { # into the shown save or load panel
+# Waits for the save or load panel and types the name into its name field.
+type_name() {
+    expect_pixel "the name field" "$white" $(middle $datei_field)
     press $datei_field
     xdotool key ctrl+a type --delay 30 "$1"
+}
+
+# The points frame and its result list are back in place of the bag.
+expect_points_frame() {
+    expect_pixel "the result list" "$white" $(middle 8130 4680 3015 3210)
 }
 
 clipboard_is() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
@@ -84,7 +91,7 @@ drag bag 81 slot 6
 expect_colour "rack slot 6 after the drag" "$tile" slot 6
 expect_colour "bag cell 81 after the drag" "$frame" bag 81
 press $bag_command
-sleep 0.3
+expect_points_frame
 
 # --- HAUS across H8 to H11 with the mouse, into the list, onto the clipboard, fixed.
 for slot in 0 1 2 3; do
@@ -92,9 +99,11 @@ for slot in 0 1 2 3; do
     expect_colour "square $((113 + slot)) after the drop" "$tile" square $((113 + slot))
 done
 press $uebernehmen
-sleep 0.3
-click $(at $((8130 + 600)) $((4680 + 120)))
-sleep 0.3
+read -r list_x list_y < <(at 8130 4680)
+e2e_wait "the result list stays empty" has_ink $((list_x + 4)) $((list_y + 2)) 150 14
+# A left click on the entry opens its menu at the pointer; its second item copies the word.
+click $((list_x + 40)) $((list_y + 8))
+e2e_wait "no menu over the result list" pixel_is_not "$white" $((list_x + 80)) $((list_y + 40))
 xdotool key Down Down Return
 e2e_wait "the clipboard holds '$(xclip -o -selection clipboard 2>/dev/null)'" \
     clipboard_is " 10 HAUS H8 - H11"
@@ -102,7 +111,6 @@ press $fixieren
 
 # --- Save under a name, then end without a question.
 press $speichern_unter
-sleep 0.3
 type_name "$game"
 press $panel_ok
 expect_title "after saving" "$game_title"
@@ -126,7 +134,6 @@ awk 'NR == 5 || NR == 9 { $0 = "0\r" } NR == 6 || NR == 10 { $0 = "1\r" } { prin
 mv "$work/optionen.ini" "$data/optionen.ini"
 e2e_start_program
 press $laden
-sleep 0.3
 type_name "$game"
 press $panel_ok
 expect_title "after loading" "$game_title"
@@ -149,7 +156,7 @@ expect_colour "square 129 after the drop" "$tile" square 129
 # "Neues Spiel" asks first; Yes opens the save panel with the game's name, the file exists.
 press $neues_spiel
 answer "the save question" alt+j
-sleep 0.3
+expect_pixel "the name field" "$white" $(middle $datei_field)
 press $panel_ok
 answer "overwriting" alt+j
 expect_line "$game_file" 336 9
@@ -167,7 +174,6 @@ expect_colour "rack slot 0 after the new game" "$frame" slot 0
 
 # Loaded back, the board is there again and the score is rescored.
 press $laden
-sleep 0.3
 type_name "$game"
 press $panel_ok
 expect_title "after loading again" "$game_title"

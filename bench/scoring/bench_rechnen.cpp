@@ -15,19 +15,6 @@ private Q_SLOTS:
     void sevenTilesOnACrowdedBoard();
 };
 
-namespace {
-
-// Any tile still in the bag, for squares where the letter does not matter.
-QChar nextLetterInBag(const Murmex& m)
-{
-    for (int n = 1; n <= 102; ++n)
-        if (m.s[n].showsPicture() && tiles::letterOf(n) != u'_')
-            return tiles::letterOf(n);
-    return u'E';
-}
-
-} // namespace
-
 // Rows G and I are full of fixed tiles, with more above: each of the seven tiles laid across
 // row H forms a three-letter cross word and the walks have long ways to go.
 void BenchRechnen::sevenTilesOnACrowdedBoard()
@@ -35,13 +22,10 @@ void BenchRechnen::sevenTilesOnACrowdedBoard()
     Murmex m;
     fixture::startEmptyGame(m);
     for (int square : {3, 18, 33, 48, 63, 78, 8, 23, 38, 53, 68, 83, 13, 28, 43, 58, 73, 88})
-        fixture::fix(m, square, nextLetterInBag(m));
-    for (int square = 91; square <= 105; ++square)
-        fixture::fix(m, square, nextLetterInBag(m));
-    for (int square = 121; square <= 135; ++square)
-        fixture::fix(m, square, nextLetterInBag(m));
+        fixture::fix(m, square, fixture::anyLetterInBag(m));
+    fixture::fixRowsAroundTheCentre(m);
     for (int square = 109; square <= 115; ++square)
-        fixture::lay(m, square, nextLetterInBag(m));
+        fixture::lay(m, square, fixture::anyLetterInBag(m));
 
     rechnen(m);
     QVERIFY(m.punkte.text().toInt() > 50);

@@ -26,14 +26,6 @@ private Q_SLOTS:
 
 namespace {
 
-QChar nextLetterInBag(const Murmex& m)
-{
-    for (int n = 1; n <= 102; ++n)
-        if (m.s[n].showsPicture() && tiles::letterOf(n) != u'_')
-            return tiles::letterOf(n);
-    return u'E';
-}
-
 void drop(QWidget* cell, const QMimeData* data)
 {
     const QPoint centre = cell->rect().center();
@@ -55,13 +47,10 @@ void BenchDrop::rackTileOntoACrowdedBoard()
     QTemporaryDir program;
     Murmex m;
     MainWindow window(m, program.path(), {});
-    for (int square = 91; square <= 105; ++square)
-        fixture::fix(m, square, nextLetterInBag(m));
-    for (int square = 121; square <= 135; ++square)
-        fixture::fix(m, square, nextLetterInBag(m));
+    fixture::fixRowsAroundTheCentre(m);
     for (int square = 109; square <= 114; ++square)
-        fixture::lay(m, square, nextLetterInBag(m));
-    fixture::putOnRack(m, 0, nextLetterInBag(m));
+        fixture::lay(m, square, fixture::anyLetterInBag(m));
+    fixture::putOnRack(m, 0, fixture::anyLetterInBag(m));
     const auto board = m.a;
     const auto rack = m.bb;
     const ListBox gelegt = m.gelegt;

@@ -79,6 +79,25 @@ inline int putOnRack(Murmex& m, int slot, QChar letter)
     return tile;
 }
 
+// Any letter still in the bag, for squares where the letter does not matter.
+inline QChar anyLetterInBag(const Murmex& m)
+{
+    for (int n = 1; n <= tiles::kTileCount; ++n)
+        if (m.s[n].showsPicture() && tiles::letterOf(n) != u'_')
+            return tiles::letterOf(n);
+    return u'E';
+}
+
+// A crowded middle game: rows G and I full of fixed tiles, so that every tile laid in row H
+// forms a cross word.
+inline void fixRowsAroundTheCentre(Murmex& m)
+{
+    for (int square = 91; square <= 105; ++square)
+        fix(m, square, anyLetterInBag(m));
+    for (int square = 121; square <= 135; ++square)
+        fix(m, square, anyLetterInBag(m));
+}
+
 // "113H 114A": a square and the letter put on it; a lower-case letter is a blank.
 inline void place(Murmex& m, const QString& tiles, int (*put)(Murmex&, int, QChar))
 {

@@ -7,6 +7,7 @@
 #include "model/windowtitle.h"
 #include "support/boardfixture.h"
 #include "support/fakeplatform.h"
+#include "support/startedgame.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,25 +36,18 @@ private Q_SLOTS:
     void onePanelAtATime();
 
 private:
-    QString data(const QString& name) const { return m_m->dataDirectory + u'/' + name; }
+    QString data(const QString& name) const { return m_game->m.dataDirectory + u'/' + name; }
     void makeFile(const QString& name, const QByteArray& bytes = "alt\r\n") const;
     QByteArray contentOf(const QString& name) const;
-    FilePanel& save() { return m_m->laden_speichern[kSavePanel]; }
-    FilePanel& load() { return m_m->laden_speichern[kLoadPanel]; }
+    FilePanel& save() { return m_game->m.laden_speichern[kSavePanel]; }
+    FilePanel& load() { return m_game->m.laden_speichern[kLoadPanel]; }
 
-    std::unique_ptr<QTemporaryDir> m_program;
-    std::unique_ptr<FakePlatform> m_fake;
-    std::unique_ptr<Murmex> m_m;
+    std::unique_ptr<StartedGame> m_game;
 };
 
 void TestFilePanels::init()
 {
-    m_program = std::make_unique<QTemporaryDir>();
-    m_fake = std::make_unique<FakePlatform>();
-    m_m = std::make_unique<Murmex>();
-    Form_Load(*m_m, m_program->path(), {});
-    fixture::lay(*m_m, 113, u'H');
-    m_m->boardSaved = false;
+    m_game = std::make_unique<StartedGame>();
 }
 
 void TestFilePanels::makeFile(const QString& name, const QByteArray& bytes) const
@@ -73,7 +67,7 @@ QByteArray TestFilePanels::contentOf(const QString& name) const
 // data directory once a name is typed.
 void TestFilePanels::saveAsRightAfterStartUp()
 {
-    Murmex& m = *m_m;
+    Murmex& m = m_game->m;
     makeFile(u"alt.txt"_s);
     Command4_Click(m);
     QVERIFY(save().shown);
@@ -84,8 +78,8 @@ void TestFilePanels::saveAsRightAfterStartUp()
 
     save().Datei.setText(u"test"_s);
     QCOMPARE(save().file_komplett, data(u"test.txt"_s));
-    speichern_Click(m, m_fake->platform());
-    QVERIFY(m_fake->questions().isEmpty());
+    speichern_Click(m, m_game->fake.platform());
+    QVERIFY(m_game->fake.questions().isEmpty());
     QCOMPARE(contentOf(u"test.txt"_s), gameFile(m));
     QVERIFY(!save().shown);
     QVERIFY(m.boardSaved);
@@ -111,19 +105,19 @@ void TestFilePanels::overwriting()
     QFETCH(bool, answer);
     QFETCH(bool, asked);
     QFETCH(bool, written);
-    Murmex& m = *m_m;
+    Murmex& m = m_game->m;
     makeFile(name + u".txt");
     Command4_Click(m);
     save().Datei.setText(name);
-    m_fake->answerNext(answer);
-    speichern_Click(m, m_fake->platform());
+    m_game->fake.answerNext(answer);
+    speichern_Click(m, m_game->fake.platform());
 
-    QCOMPARE(m_fake->questions().size(), asked ? 1 : 0);
+    QCOMPARE(m_game->fake.questions().size(), asked ? 1 : 0);
     if (asked) {
-        QCOMPARE(m_fake->questions().first().title, u"A c h t u n g !!!"_s);
-        QCOMPARE(m_fake->questions().first().text,
+        QCOMPARE(m_game->fake.questions().first().title, u"A c h t u n g !!!"_s);
+        QCOMPARE(m_game->fake.questions().first().text,
             u"die Datei exisiert schon, soll sie überschrieben werden"_s);
-        QCOMPARE(m_fake->questions().first().icon, MessageBoxes::Icon::None);
+        QCOMPARE(m_game->fake.questions().first().icon, MessageBoxes::Icon::None);
     }
     QCOMPARE(contentOf(name + u".txt") == gameFile(m), written);
     // Declined: the panel stays open and the game is as unsaved and unnamed as before.
@@ -135,12 +129,12 @@ void TestFilePanels::overwriting()
 
 void TestFilePanels::failedWriteChangesNothing()
 {
-    Murmex& m = *m_m;
+    Murmex& m = m_game->m;
     Command4_Click(m);
     save().Datei.setText(u"fehlt/abc"_s);
-    speichern_Click(m, m_fake->platform());
-    QCOMPARE(m_fake->messages().size(), 1);
-    QVERIFY(m_fake->messages().first().text.contains(data(u"fehlt/abc.txt"_s)));
+    speichern_Click(m, m_game->fake.platform());
+    QCOMPARE(m_game->fake.messages().size(), 1);
+    QVERIFY(m_game->fake.messages().first().text.contains(data(u"fehlt/abc.txt"_s)));
     QVERIFY(save().shown);
     QVERIFY(!m.boardSaved);
     QCOMPARE(m.title, title::base());
@@ -160,18 +154,18 @@ void TestFilePanels::quickSave()
 {
     QFETCH(QString, loadedGame);
     QFETCH(QString, file);
-    Murmex& m = *m_m;
+    Murmex& m = m_game->m;
     makeFile(file);
     if (!loadedGame.isEmpty()) {
         m.boardSaved = true;
-        l_Command_Click(m, m_fake->platform());
+        l_Command_Click(m, m_game->fake.platform());
         File_Click(m, kLoadPanel, file);
         load().shown = false;
         m.boardSaved = false;
     }
-    Command12_Click(m, m_fake->platform());
-    QVERIFY(m_fake->questions().isEmpty());
-    QVERIFY(m_fake->messages().isEmpty());
+    Command12_Click(m, m_game->fake.platform());
+    QVERIFY(m_game->fake.questions().isEmpty());
+    QVERIFY(m_game->fake.messages().isEmpty());
     QCOMPARE(contentOf(file), gameFile(m));
     QVERIFY(!save().shown);
     QVERIFY(m.boardSaved);
@@ -182,11 +176,11 @@ void TestFilePanels::quickSave()
 // Where the file should go stands a directory.
 void TestFilePanels::failedQuickSaveIsReported()
 {
-    Murmex& m = *m_m;
+    Murmex& m = m_game->m;
     QVERIFY(QDir(m.dataDirectory).mkdir(u"(aktuell).txt"_s));
-    Command12_Click(m, m_fake->platform());
-    QCOMPARE(m_fake->messages().size(), 1);
-    QVERIFY(m_fake->messages().first().text.contains(data(u"(aktuell).txt"_s)));
+    Command12_Click(m, m_game->fake.platform());
+    QCOMPARE(m_game->fake.messages().size(), 1);
+    QVERIFY(m_game->fake.messages().first().text.contains(data(u"(aktuell).txt"_s)));
     QVERIFY(!m.boardSaved);
 }
 
@@ -203,9 +197,9 @@ void TestFilePanels::fileClickAimsBothPanels()
 {
     QFETCH(QString, fileName);
     QFETCH(QString, name);
-    Murmex& m = *m_m;
+    Murmex& m = m_game->m;
     m.boardSaved = true;
-    l_Command_Click(m, m_fake->platform());
+    l_Command_Click(m, m_game->fake.platform());
     QVERIFY(load().shown);
     QCOMPARE(load().Dir.text(), m.dataDirectory);
     File_Click(m, kLoadPanel, fileName);
@@ -226,7 +220,7 @@ void TestFilePanels::driveChange()
 {
     QFETCH(QString, drive);
     QFETCH(bool, moves);
-    Murmex& m = *m_m;
+    Murmex& m = m_game->m;
     Command4_Click(m);
     save().Drive.setText(u"?"_s);
     goToDirectory(m, kSavePanel, m.dataDirectory);
@@ -237,9 +231,9 @@ void TestFilePanels::driveChange()
 // Both lie at the same place: opening one hides the other, cancelling hides only itself.
 void TestFilePanels::onePanelAtATime()
 {
-    Murmex& m = *m_m;
+    Murmex& m = m_game->m;
     m.boardSaved = true;
-    l_Command_Click(m, m_fake->platform());
+    l_Command_Click(m, m_game->fake.platform());
     Command4_Click(m);
     QVERIFY(save().shown);
     QVERIFY(!load().shown);

@@ -8,6 +8,7 @@
 #include "model/murmex.h"
 #include "support/boardfixture.h"
 #include "support/fakeplatform.h"
+#include "support/startedgame.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,34 +44,27 @@ private Q_SLOTS:
 private:
     // True when the command was carried out.
     bool give(Command command);
-    QString data(const QString& name) const { return m_m->dataDirectory + u'/' + name; }
+    QString data(const QString& name) const { return m_game->m.dataDirectory + u'/' + name; }
 
-    std::unique_ptr<QTemporaryDir> m_program;
-    std::unique_ptr<FakePlatform> m_fake;
-    std::unique_ptr<Murmex> m_m;
+    std::unique_ptr<StartedGame> m_game;
 };
 
 void TestSaveQuestion::init()
 {
-    m_program = std::make_unique<QTemporaryDir>();
-    m_fake = std::make_unique<FakePlatform>();
-    m_m = std::make_unique<Murmex>();
-    Form_Load(*m_m, m_program->path(), {});
-    fixture::lay(*m_m, 113, u'H');
-    m_m->boardSaved = false;
+    m_game = std::make_unique<StartedGame>();
 }
 
 bool TestSaveQuestion::give(Command command)
 {
-    Murmex& m = *m_m;
+    Murmex& m = m_game->m;
     switch (command) {
     case Command::NewGame:
-        neu_Click(m, m_fake->platform());
+        neu_Click(m, m_game->fake.platform());
         return !m.a[113].showsPicture();
     case Command::End:
-        return Command7_Click(m, m_fake->platform());
+        return Command7_Click(m, m_game->fake.platform());
     case Command::Load:
-        l_Command_Click(m, m_fake->platform());
+        l_Command_Click(m, m_game->fake.platform());
         return m.laden_speichern[kLoadPanel].shown;
     }
     return false;
@@ -106,14 +100,14 @@ void TestSaveQuestion::firstAnswer()
     QFETCH(bool, boardSaved);
     QFETCH(bool, answer);
     QFETCH(bool, carriedOut);
-    Murmex& m = *m_m;
+    Murmex& m = m_game->m;
     m.boardSaved = boardSaved;
-    m_fake->answerNext(answer);
+    m_game->fake.answerNext(answer);
     QCOMPARE(give(command), carriedOut);
 
-    QCOMPARE(m_fake->questions().size(), boardSaved ? 0 : 1);
+    QCOMPARE(m_game->fake.questions().size(), boardSaved ? 0 : 1);
     if (!boardSaved) {
-        const FakePlatform::Question& question = m_fake->questions().first();
+        const FakePlatform::Question& question = m_game->fake.questions().first();
         QCOMPARE(question.title, u"A C H T U N G !!!"_s);
         QCOMPARE(question.text, u"Sollte das derzeitige Brett noch gesichert werden?"_s);
         QCOMPARE(question.icon, MessageBoxes::Icon::Question);
@@ -140,12 +134,12 @@ void TestSaveQuestion::askedAgainUntilReallySaved()
     QFETCH(Command, command);
     QFETCH(InPanel, inPanel);
     QFETCH(bool, askedAgain);
-    Murmex& m = *m_m;
+    Murmex& m = m_game->m;
     QFile existing(data(u"alt.txt"_s));
     QVERIFY(existing.open(QIODevice::WriteOnly));
     existing.close();
 
-    m_fake->answerNext(true);
+    m_game->fake.answerNext(true);
     QVERIFY(!give(command));
     FilePanel& save = m.laden_speichern[kSavePanel];
     switch (inPanel) {
@@ -154,22 +148,22 @@ void TestSaveQuestion::askedAgainUntilReallySaved()
         break;
     case InPanel::DeclineOverwrite:
         save.Datei.setText(u"alt"_s);
-        m_fake->answerNext(false);
-        speichern_Click(m, m_fake->platform());
+        m_game->fake.answerNext(false);
+        speichern_Click(m, m_game->fake.platform());
         break;
     case InPanel::FailedWrite:
         save.Datei.setText(u"fehlt/neu"_s);
-        speichern_Click(m, m_fake->platform());
+        speichern_Click(m, m_game->fake.platform());
         break;
     case InPanel::Save:
         save.Datei.setText(u"neu"_s);
-        speichern_Click(m, m_fake->platform());
+        speichern_Click(m, m_game->fake.platform());
         break;
     }
-    const qsizetype questionsBefore = m_fake->questions().size();
-    m_fake->answerNext(false);
+    const qsizetype questionsBefore = m_game->fake.questions().size();
+    m_game->fake.answerNext(false);
     QVERIFY(give(command));
-    QCOMPARE(m_fake->questions().size() - questionsBefore, askedAgain ? 1 : 0);
+    QCOMPARE(m_game->fake.questions().size() - questionsBefore, askedAgain ? 1 : 0);
 }
 
 void TestSaveQuestion::closingTheWindow_data()
@@ -194,11 +188,11 @@ void TestSaveQuestion::closingTheWindow()
     QFETCH(QString, gameName);
     QFETCH(bool, targetBlocked);
     QFETCH(QString, written);
-    Murmex& m = *m_m;
+    Murmex& m = m_game->m;
     if (!gameName.isEmpty()) {
         // Loaded from the data directory: the load panel stands there with the game's name.
         m.boardSaved = true;
-        l_Command_Click(m, m_fake->platform());
+        l_Command_Click(m, m_game->fake.platform());
         File_Click(m, kLoadPanel, gameName + u".txt");
         m.laden_speichern[kLoadPanel].shown = false;
         QFile old(data(gameName + u".txt"));
@@ -209,10 +203,10 @@ void TestSaveQuestion::closingTheWindow()
         QVERIFY(QDir(m.dataDirectory).mkdir(u"(aktuell).txt"_s));
     m.boardSaved = boardSaved;
     QTemporaryDir fallback;
-    m_fake->answerNext(answer);
-    Form_Unload(m, m_fake->platform(), fallback.path());
+    m_game->fake.answerNext(answer);
+    Form_Unload(m, m_game->fake.platform(), fallback.path());
 
-    QCOMPARE(m_fake->questions().size(), boardSaved ? 0 : 1);
+    QCOMPARE(m_game->fake.questions().size(), boardSaved ? 0 : 1);
     const QString rescue = fallback.filePath(u"Spiele/(aktuell).txt"_s);
     const QString path = written == u"rescue" ? rescue : data(written);
     if (written.isEmpty()) {
@@ -224,9 +218,9 @@ void TestSaveQuestion::closingTheWindow()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), gameFile(m));
     // Only the rescue is reported, with the place where the game is now.
-    QCOMPARE(m_fake->messages().size(), targetBlocked ? 1 : 0);
+    QCOMPARE(m_game->fake.messages().size(), targetBlocked ? 1 : 0);
     if (targetBlocked)
-        QVERIFY(m_fake->messages().first().text.contains(rescue));
+        QVERIFY(m_game->fake.messages().first().text.contains(rescue));
 }
 
 QTEST_GUILESS_MAIN(TestSaveQuestion)

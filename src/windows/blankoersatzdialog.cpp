@@ -2,6 +2,7 @@
 
 #include "windows/colours.h"
 #include "windows/fonts.h"
+#include "windows/palettes.h"
 #include "windows/twips.h"
 
 #include <QLabel>
@@ -15,11 +16,7 @@ BlankoersatzDialog::BlankoersatzDialog(QWidget* parent)
     setObjectName(QStringLiteral("Blankoersatz"));
     setWindowTitle(QStringLiteral("Blanko-Ersatz"));
     setFixedSize(twips::size(5700, 2400));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colours::kFrame);
-    palette.setColor(QPalette::WindowText, colours::kLightYellow);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    palettes::setColours(this, colours::kFrame);
     setFont(fonts::general(10));
 
     auto* label = new QLabel(QStringLiteral("Welchen Buchstabe soll der Blanko ersetzen?"), this);
